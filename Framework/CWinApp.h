@@ -1,0 +1,33 @@
+// The application object: one global instance, constructed before the entry
+// routine runs, whose InitInstance is the program's life.
+#pragma once
+
+#include "Framework/CObject.h"
+#include "Framework/CString.h"
+#include "Framework/Win32.h"
+
+class CWnd;
+
+class CWinApp : public CObject {
+ public:
+  CWinApp();
+  ~CWinApp() override;
+
+  virtual BOOL InitInstance();
+  virtual int ExitInstance();
+
+  HINSTANCE m_hInstance = nullptr;
+  CWnd* m_pMainWnd = nullptr;
+  // The executable's file name without directory and extension; the caption
+  // of the framework's message boxes.
+  CString m_strTitle;
+};
+
+CWinApp* AfxGetApp();
+HINSTANCE AfxGetInstanceHandle();
+
+// The framework's entry routine: derives the title, runs InitInstance and
+// gives the process's exit code. Dialog-based programs end in InitInstance,
+// so no message loop follows it. An exception that leaves InitInstance is
+// reported in a stop box and ends the run with exit code 3.
+int AfxWinMain(HINSTANCE hInstance);

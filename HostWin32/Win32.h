@@ -1,0 +1,8 @@
+// Everything the stand-in declares, as <windows.h> would on Windows.
+#pragma once
+
+#include "HostWin32/Win32Types.h"
+#include "HostWin32/Kernel.h"
+#include "HostWin32/MbString.h"
+#include "HostWin32/MessageBox.h"
+#include "HostWin32/Shell.h"
