@@ -15,7 +15,7 @@ for preset in "${presets[@]}"; do
 done
 
 # The presets that have tests of their own; the others are only built.
-tested=(host host-asan)
+tested=(host host-asan mingw-i686)
 passed=0
 failed=0
 for preset in "${tested[@]}"; do
