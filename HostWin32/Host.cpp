@@ -1,7 +1,9 @@
 #include "HostWin32/Host.h"
 
+#include "HostWin32/FileSystem.h"
 #include "HostWin32/Kernel.h"
 #include "HostWin32/MessageBox.h"
+#include "HostWin32/Registry.h"
 #include "HostWin32/Shell.h"
 
 namespace host {
@@ -14,6 +16,8 @@ void Reset() {
   ResetKernel();
   ResetMessageBoxes();
   ResetShell();
+  ResetRegistry();
+  ResetFileSystem();
 }
 
 void LogCall(const std::string& call) { g_calls.push_back(call); }
@@ -22,6 +26,8 @@ const std::vector<std::string>& Calls() { return g_calls; }
 std::string LeakReport() {
   std::string report;
   if (int n = LoadedModuleReferences()) report += "module references: " + std::to_string(n) + "\n";
+  if (int n = OpenRegKeys()) report += "registry keys: " + std::to_string(n) + "\n";
+  if (int n = OpenFindHandles()) report += "find handles: " + std::to_string(n) + "\n";
   return report;
 }
 

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "HostWin32/Win32Types.h"
+#include "HostWin32/FileSystem.h"
 #include "HostWin32/Kernel.h"
 #include "HostWin32/MbString.h"
 #include "HostWin32/MessageBox.h"
+#include "HostWin32/Registry.h"
 #include "HostWin32/Shell.h"

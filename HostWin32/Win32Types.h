@@ -65,6 +65,11 @@ typedef HKEY* PHKEY;
 
 typedef INT_PTR (*FARPROC)();
 
+typedef struct _FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+} FILETIME, *PFILETIME, *LPFILETIME;
+
 #ifndef NULL
 #define NULL nullptr
 #endif
@@ -109,10 +114,12 @@ typedef INT_PTR (*FARPROC)();
 
 #define ERROR_SUCCESS 0L
 #define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_PATH_NOT_FOUND 3L
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_NOT_ENOUGH_MEMORY 8L
 #define ERROR_INVALID_PARAMETER 87L
+#define ERROR_INVALID_NAME 123L
 #define ERROR_MORE_DATA 234L
 #define ERROR_NO_MORE_ITEMS 259L
 #define ERROR_MOD_NOT_FOUND 126L
