@@ -1,0 +1,57 @@
+// One run of the program under observation: the steps a scenario takes, each
+// answered by one line of JSON on standard output.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "Json.h"
+
+class CSession {
+ public:
+  CSession(HANDLE hProcess, DWORD dwProcessId, DWORD dwTimeoutMs);
+  ~CSession();
+  CSession(const CSession&) = delete;
+  CSession& operator=(const CSession&) = delete;
+
+  // Runs one step. Returns false when the run cannot go on (the program
+  // ended, or showed something else than the step waits for).
+  //   box:ok|yes|no|cancel     read the message box, press that button
+  //   dialog                   read the checker dialog
+  //   click                    click the check box, as a user can: not when hidden
+  //   about:ok|enter|escape|close[@N]
+  //                            open the About box (system command N, 16 by
+  //                            default), read it, close it that way
+  //   close:enter|escape|button  close the checker dialog
+  //   shot:NAME                say so, then wait for a line on standard input
+  //                            while the caller takes a screenshot
+  //   wait                     wait, without limit, until the program ends
+  bool Step(const std::string& strStep);
+
+  // Waits for the program to end and reports its exit code; ends it after
+  // the time limit.
+  void Finish();
+
+ private:
+  enum EWaitResult { kFound, kExited, kOther, kTimedOut };
+  EWaitResult WaitForDialog(HWND& hChecker);
+  EWaitResult WaitForPopup(HWND& hPopup);
+  bool WaitUntilGone(HWND hWnd);
+  bool Report(const std::string& strStep, EWaitResult result, CJsonObject observed);
+
+  bool Box(const std::string& strStep, const std::string& strAnswer);
+  bool Dialog(const std::string& strStep);
+  bool Click(const std::string& strStep);
+  bool About(const std::string& strStep, const std::string& strHow);
+  bool Close(const std::string& strStep, const std::string& strHow);
+  bool Shot(const std::string& strStep, const std::string& strName);
+
+  HANDLE m_hProcess;
+  DWORD m_dwProcessId;
+  DWORD m_dwTimeoutMs;
+  HWND m_hChecker = nullptr;
+  HANDLE m_hClickThread = nullptr;
+};
+
+void Emit(const CJsonObject& line);
