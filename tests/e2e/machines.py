@@ -23,10 +23,6 @@ PROGRAM_SETTINGS = r"HKEY_CURRENT_USER\Software\Wine\AppDefaults\Morvane.exe"
 NINE_X_FAMILY = {"win31", "win95", "win98", "winme"}  # win31 is Win32s: not NT either
 NT_FAMILY = {"nt351", "nt40", "win2k", "winxp", "win7", "win10"}
 
-# Read access only, for the catalogue and each layout below it: what a user
-# without administrator rights has.
-READ_ONLY_ACCESS = "D:P(A;OICI;KR;;;WD)"
-
 # Where the driver, the program and the files of a run lie inside the prefix.
 RUN_FOLDER = "e2e"
 RUN_FOLDER_WINDOWS = "C:\\" + RUN_FOLDER
@@ -51,7 +47,8 @@ class Machine:
     imagehlp: bool = True
     # None: no catalogue key at all.
     layouts: Optional[tuple] = ()
-    catalogue_access: Optional[str] = None  # an SDDL access list for the catalogue
+    # Whether the catalogue and its layouts refuse full access and grant reading.
+    catalogue_read_only: bool = False
     # Preload entries as (name, layout key name); None: no Preload key.
     preload: Optional[tuple] = ()
     # Substitutes as (layout key name, substitute); None: no Substitutes key.
@@ -103,11 +100,11 @@ def machine_script(machine, driver_path):
                                 ("layout id", layout.layout_id)):
                 if value is not None:
                     lines.append(f"{_quote(name)}={_quote(value)}")
-        if machine.catalogue_access:
+        if machine.catalogue_read_only:
             # Children first: once the catalogue is read-only, nothing below it can be changed.
             for layout in machine.layouts:
-                lines += [f"[{CATALOGUE}\\{layout.key}]", f"$access={_quote(machine.catalogue_access)}"]
-            lines += [f"[{CATALOGUE}]", f"$access={_quote(machine.catalogue_access)}"]
+                lines += [f"[{CATALOGUE}\\{layout.key}]", "$read-only"]
+            lines += [f"[{CATALOGUE}]", "$read-only"]
 
     # The web browser records the pages it is asked to open.
     record = f'"{driver_path}" --record {RUN_FOLDER_WINDOWS}\\{BROWSER_LOG} "%1"'

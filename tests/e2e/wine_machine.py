@@ -59,9 +59,9 @@ def start_xvfb(prefix):
 class WineMachine:
     def __init__(self, machine, exe, driver, work_dir=None, display=None):
         self.machine = machine
-        self.exe = Path(exe)
-        self.driver = Path(driver)
-        self.work_dir = Path(work_dir) if work_dir else REPO / "build" / "wine"
+        self.exe = Path(exe).resolve()
+        self.driver = Path(driver).resolve()
+        self.work_dir = Path(work_dir).resolve() if work_dir else REPO / "build" / "wine"
         self.display = display
         self.prefix = None
         self.xvfb = None
@@ -110,7 +110,7 @@ class WineMachine:
 
     def drive(self, steps, on_shot=None, timeout_ms=15000):
         """Runs the steps and yields each line that the driver reports, as a dict.
-        A "shot" step calls on_shot(name) and then lets the driver go on."""
+        A "shot" step calls on_shot(name, area) and then lets the driver go on."""
         driver = self.start_driver(steps, timeout_ms)
         try:
             for line in driver.stdout:
@@ -124,7 +124,7 @@ class WineMachine:
                 yield report
                 if report.get("step", "").startswith("shot:"):
                     if on_shot:
-                        on_shot(report["seen"]["name"])
+                        on_shot(report["seen"]["name"], report["seen"]["area"])
                     driver.stdin.write("\n")
                     driver.stdin.flush()
         finally:
@@ -132,12 +132,18 @@ class WineMachine:
             driver.wait()
 
     def opened_pages(self):
+        """The web pages that the machine's browser was asked to open, once
+        every process of the prefix has ended (the browser starts on its own)."""
+        subprocess.run([WINESERVER, "-w"], env=dict(os.environ, WINEPREFIX=str(self.prefix)), timeout=60)
         log = self.run_path(machines.BROWSER_LOG)
         return log.read_text().splitlines() if log.exists() else []
 
-    def screenshot(self, path):
-        subprocess.run(["import", "-display", self.display, "-window", "root", str(path)], check=True,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    def screenshot(self, path, area=None):
+        """Saves the screen, or the part of it given as an X geometry (WxH+X+Y)."""
+        command = ["import", "-display", self.display, "-window", "root"]
+        if area:
+            command += ["-crop", area, "+repage"]
+        subprocess.run(command + [str(path)], check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def __exit__(self, *exc):
         if self.prefix:

@@ -87,10 +87,7 @@ class CKeyWriter {
     if (strLine.empty() || strLine[0] == ';') return;
     if (strLine == "Windows Registry Editor Version 5.00" || strLine == "REGEDIT4") return;
     if (strLine.front() == '[' && strLine.back() == ']') return Key(strLine.substr(1, strLine.size() - 2));
-    if (strLine.compare(0, 8, "$access=") == 0) {
-      size_t i = 8;
-      return Access(ReadQuoted(strLine, i));
-    }
+    if (strLine == "$read-only") return ReadOnly();
     Value(strLine);
   }
 
@@ -106,24 +103,30 @@ class CKeyWriter {
     if (!strKey.empty() && strKey[0] == '-') {
       HKEY hRoot = SplitRoot(strKey.substr(1), strPath);
       LONG nStatus = RegDeleteTreeW(hRoot, strPath.c_str());
-      if (nStatus == ERROR_SUCCESS) nStatus = RegDeleteKeyW(hRoot, strPath.c_str());
       if (nStatus != ERROR_SUCCESS && nStatus != ERROR_FILE_NOT_FOUND) Fail("cannot delete", nStatus);
       return;
     }
-    HKEY hRoot = SplitRoot(strKey, strPath);
-    LONG nStatus = RegCreateKeyExW(hRoot, strPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hKey, nullptr);
+    m_hRoot = SplitRoot(strKey, m_strPath);
+    LONG nStatus = RegCreateKeyExW(m_hRoot, m_strPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hKey, nullptr);
     if (nStatus != ERROR_SUCCESS) Fail("cannot create", nStatus);
   }
 
-  void Access(const std::string& strSddl) {
+  void ReadOnly() {
     RequireKey();
     PSECURITY_DESCRIPTOR pDescriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(Widen(strSddl).c_str(), SDDL_REVISION_1, &pDescriptor,
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;OICI;KR;;;WD)", SDDL_REVISION_1, &pDescriptor,
                                                               nullptr))
-      Fail("bad access list", static_cast<LONG>(GetLastError()));
+      Fail("cannot make an access list", static_cast<LONG>(GetLastError()));
     LONG nStatus = RegSetKeySecurity(m_hKey, DACL_SECURITY_INFORMATION, pDescriptor);
     LocalFree(pDescriptor);
     if (nStatus != ERROR_SUCCESS) Fail("cannot set the access list", nStatus);
+    HKEY hOpened = nullptr;
+    nStatus = RegOpenKeyExW(m_hRoot, m_strPath.c_str(), 0, KEY_ALL_ACCESS, &hOpened);
+    if (nStatus == ERROR_SUCCESS) RegCloseKey(hOpened);
+    if (nStatus != ERROR_ACCESS_DENIED) Fail("full access to a read-only key was not refused", nStatus);
+    nStatus = RegOpenKeyExW(m_hRoot, m_strPath.c_str(), 0, KEY_READ, &hOpened);
+    if (nStatus != ERROR_SUCCESS) Fail("a read-only key cannot be read", nStatus);
+    RegCloseKey(hOpened);
   }
 
   void Value(const std::string& strLine) {
@@ -172,6 +175,8 @@ class CKeyWriter {
     throw std::runtime_error(std::string(pszWhat) + " " + strWhere + " (status " + std::to_string(nStatus) + ")");
   }
 
+  HKEY m_hRoot = nullptr;
+  std::wstring m_strPath;
   HKEY m_hKey = nullptr;
 };
 

@@ -6,7 +6,10 @@
 //   "name"=hex(N):61,00      a value of type N with these bytes (hex: is REG_BINARY)
 //   "name"=-                 delete the value
 // and one line of our own, which the format has no word for:
-//   $access="D:P(A;OICI;KR;;;WD)"   replace the key's access list (SDDL)
+//   $read-only               let everyone read the key and nobody change it,
+//                            as a user without administrator rights finds
+//                            the machine's keys; checks that Wine then refuses
+//                            full access and grants reading
 // Lines starting with ; are comments. Anything else is an error.
 #pragma once
 
