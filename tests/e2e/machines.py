@@ -162,4 +162,6 @@ TYPICAL = Machine(
     preload=(("1", "00000409"), ("2", "0000040d")),
 )
 
-MACHINES = {"typical": TYPICAL}
+# Machines by name, for the commands that open the program outside the
+# scenarios (scripts/run.sh, benchmarks).
+MACHINES = {"typical": TYPICAL, "demo": TYPICAL}

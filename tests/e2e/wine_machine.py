@@ -58,6 +58,8 @@ def start_xvfb(prefix):
 
 class WineMachine:
     def __init__(self, machine, exe, driver, work_dir=None, display=None):
+        """display: an X display to show the windows on, managed by its window
+        manager; by default a private Xvfb without one."""
         self.machine = machine
         self.exe = Path(exe).resolve()
         self.driver = Path(driver).resolve()
@@ -84,7 +86,10 @@ class WineMachine:
             shutil.copy2(self.exe, run_folder / "Morvane.exe")
             shutil.copy2(self.driver, run_folder / "morvane-driver.exe")
             driver_path = self.windows_path("morvane-driver.exe")
-            (run_folder / "machine.reg").write_text(machines.machine_script(self.machine, driver_path))
+            script = machines.machine_script(self.machine, driver_path)
+            if self.display:
+                script += '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="Y"\n'
+            (run_folder / "machine.reg").write_text(script)
             (run_folder / "user.reg").write_text(machines.user_script(self.machine))
             machines.write_files(self.machine, self.prefix)
             if not self.display:
