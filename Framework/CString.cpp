@@ -1,5 +1,6 @@
 #include "Framework/CString.h"
 
+#include "Framework/CWinApp.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -57,6 +58,20 @@ int CString::Compare(LPCSTR psz) const {
 
 int CString::CompareNoCase(LPCSTR psz) const {
   return _mbsicmp(reinterpret_cast<const unsigned char*>(m_str.c_str()), reinterpret_cast<const unsigned char*>(psz));
+}
+
+BOOL CString::LoadString(UINT nID) {
+  // Resource strings may be long; grow the buffer until the text fits.
+  std::vector<char> buffer(256);
+  for (;;) {
+    int n = ::LoadStringA(AfxGetInstanceHandle(), nID, buffer.data(), static_cast<int>(buffer.size()));
+    if (n <= 0) return FALSE;
+    if (static_cast<std::size_t>(n) < buffer.size() - 1) {
+      m_str.assign(buffer.data(), static_cast<std::size_t>(n));
+      return TRUE;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
 }
 
 CString operator+(const CString& a, const CString& b) {

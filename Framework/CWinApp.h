@@ -6,6 +6,7 @@
 #include "Framework/CString.h"
 #include "Framework/Win32.h"
 
+class CException;
 class CWnd;
 
 class CWinApp : public CObject {
@@ -15,6 +16,12 @@ class CWinApp : public CObject {
 
   virtual BOOL InitInstance();
   virtual int ExitInstance();
+  // Reports an exception that left a window message handler and gives the
+  // message's result: -1 for WM_CREATE and 0 for WM_PAINT (validated), both
+  // unreported; otherwise a stop box (for memory: an exclamation box, system
+  // modal) and 1 for WM_COMMAND, 0 for every other message. The caller
+  // deletes the exception.
+  virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
   HINSTANCE m_hInstance = nullptr;
   CWnd* m_pMainWnd = nullptr;
