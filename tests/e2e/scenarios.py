@@ -124,10 +124,10 @@ SCENARIOS = [
         ("dialog", dialog(ALL_REQUIREMENTS, [("US", 1)], "US")),
         ("shot:typical", None),
         ("click", CLICKED),
-        ("dialog", dialog(ALL_REQUIREMENTS, WESTERN_FULL_VIEW, "US", "checked")),
+        ("dialog", dialog(ALL_REQUIREMENTS, WESTERN_FULL_VIEW, "US", "checked", focus="checkbox")),
         ("shot:typical-full-view", None),
         ("click", CLICKED),
-        ("dialog", dialog(ALL_REQUIREMENTS, [("US", 1)], "US")),
+        ("dialog", dialog(ALL_REQUIREMENTS, [("US", 1)], "US", focus="checkbox")),
         ("close:enter", None),
     ], exit_code=0),
 
@@ -144,7 +144,7 @@ SCENARIOS = [
     Scenario("windows-me", NINE_X.but(version="winme"), [
         ("dialog", dialog(WINME, [("US", 1)], "US")),
         ("click", CLICKED),
-        ("dialog", dialog(WINME, WESTERN_FULL_VIEW, "US", "checked")),
+        ("dialog", dialog(WINME, WESTERN_FULL_VIEW, "US", "checked", focus="checkbox")),
         ("close:enter", None),
     ], exit_code=0),
 
@@ -184,7 +184,7 @@ SCENARIOS = [
         ("dialog", dialog(ALL_REQUIREMENTS, [("Russian", 3), ("US", 1)], "Russian")),
         ("click", CLICKED),
         ("dialog", dialog(ALL_REQUIREMENTS, [("German", 0), ("United States-International", 5), ("US", 1)], "US",
-                          "checked")),
+                          "checked", focus="checkbox")),
         ("close:escape", None),
     ], exit_code=0),
 
@@ -204,7 +204,8 @@ SCENARIOS = [
     Scenario("substitutes", TYPICAL.but(**SUBSTITUTED), [
         ("dialog", dialog(ALL_REQUIREMENTS, SUBSTITUTED_PRELOAD_VIEW, "United States-International")),
         ("click", CLICKED),
-        ("dialog", dialog(ALL_REQUIREMENTS, WESTERN_FULL_VIEW, "United States-International", "checked")),
+        ("dialog", dialog(ALL_REQUIREMENTS, WESTERN_FULL_VIEW, "United States-International", "checked",
+                          focus="checkbox")),
         ("close:enter", None),
     ], exit_code=0),
     Scenario("substitutes-9x", NINE_X.but(**SUBSTITUTED), [
@@ -219,7 +220,8 @@ SCENARIOS = [
         ("click", CLICKED),
         ("dialog", dialog(ALL_REQUIREMENTS, [("Dutch", 6), ("French", 2), ("German", 0), ("Italian", 4),
                                              ("Spanish", 1), ("United Kingdom", 8),
-                                             ("United States-International", 9)], None, "checked")),
+                                             ("United States-International", 9)], None, "checked",
+                          focus="checkbox")),
         ("close:enter", None),
     ], exit_code=0),
 
@@ -230,7 +232,7 @@ SCENARIOS = [
         ("dialog", dialog(ALL_REQUIREMENTS, [], None, placement="top-left", focus=None)),
         ("click", CLICKED),
         ("box:ok", PRELOAD_ERROR_BOX),
-        ("dialog", dialog(ALL_REQUIREMENTS, [], None, "checked", placement="top-left", focus=None)),
+        ("dialog", dialog(ALL_REQUIREMENTS, [], None, "checked", placement="top-left", focus="checkbox")),
         ("close:escape", None),
     ], exit_code=0),
 
@@ -245,7 +247,7 @@ SCENARIOS = [
     Scenario("read-only-catalogue", TYPICAL.but(catalogue_read_only=True), [
         ("dialog", dialog(ALL_REQUIREMENTS, [("US", 1)], "US")),
         ("click", CLICKED),
-        ("dialog", dialog(ALL_REQUIREMENTS, WESTERN_FULL_VIEW, "US", "checked")),
+        ("dialog", dialog(ALL_REQUIREMENTS, WESTERN_FULL_VIEW, "US", "checked", focus="checkbox")),
         ("close:escape", None),
     ], exit_code=0),
 ]

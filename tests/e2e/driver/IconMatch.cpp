@@ -1,6 +1,7 @@
 #include "IconMatch.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -89,7 +90,9 @@ bool IsPlain(const CPicture& picture, int nSize) {
 
 }  // namespace
 
-const char* IdentifySystemIcon(HWND hIconWindow) {
+namespace {
+
+const char* IdentifyOnce(HWND hIconWindow) {
   const int nSize = GetSystemMetrics(SM_CXICON);
   RECT rcClient = {};
   GetClientRect(hIconWindow, &rcClient);
@@ -114,4 +117,16 @@ const char* IdentifySystemIcon(HWND hIconWindow) {
     }
   }
   return pszBest;
+}
+
+}  // namespace
+
+const char* IdentifySystemIcon(HWND hIconWindow, DWORD dwWaitMs) {
+  const DWORD dwStart = GetTickCount();
+  for (;;) {
+    const char* pszIcon = IdentifyOnce(hIconWindow);
+    bool bKnown = pszIcon && std::strcmp(pszIcon, "unknown") != 0;
+    if (bKnown || GetTickCount() - dwStart >= dwWaitMs) return pszIcon;
+    Sleep(50);
+  }
 }

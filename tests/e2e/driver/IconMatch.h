@@ -6,5 +6,7 @@
 #include <windows.h>
 
 // "error", "question", "warning" or "information"; "unknown" when the
-// window shows something else; null when it shows nothing.
-const char* IdentifySystemIcon(HWND hIconWindow);
+// window shows something else; null when it shows nothing. A window that has
+// just appeared may not be painted yet: it is looked at again until it shows
+// a system icon or the time is up.
+const char* IdentifySystemIcon(HWND hIconWindow, DWORD dwWaitMs);

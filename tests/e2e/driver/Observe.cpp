@@ -10,6 +10,7 @@ namespace {
 const int kMessageBoxTextId = 0xFFFF;
 const int kMessageBoxIconId = 1088;
 const UINT kReplyTimeoutMs = 5000;
+const DWORD kPaintWaitMs = 2000;
 
 const char* ButtonName(int nId) {
   switch (nId) {
@@ -88,7 +89,7 @@ CJsonObject ReadMessageBox(HWND hBox, HWND hChecker) {
   HWND hText = FindChild(hBox, kMessageBoxTextId, L"Static");
   box.Add("text", hText ? TextOf(hText) : std::wstring());
   HWND hIcon = FindChild(hBox, kMessageBoxIconId, L"Static");
-  const char* pszIcon = hIcon && IsWindowVisible(hIcon) ? IdentifySystemIcon(hIcon) : nullptr;
+  const char* pszIcon = hIcon && IsWindowVisible(hIcon) ? IdentifySystemIcon(hIcon, kPaintWaitMs) : nullptr;
   if (pszIcon) {
     box.Add("icon", pszIcon);
   } else {

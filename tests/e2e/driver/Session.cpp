@@ -145,8 +145,6 @@ bool CSession::Box(const std::string& strStep, const std::string& strAnswer) {
   HWND hBox = nullptr;
   EWaitResult result = WaitForPopup(hBox);
   if (result != kFound) return Report(strStep, result, CJsonObject());
-  // The icon is compared on the screen: give the box its first paint.
-  Sleep(150);
   CJsonObject seen = ReadMessageBox(hBox, FindCheckerDialog(m_dwProcessId));
   HWND hButton = FindButton(hBox, nButton);
   if (!hButton) {
