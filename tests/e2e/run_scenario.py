@@ -4,7 +4,7 @@ scenario's machine, the program driven step by step, and what it showed
 compared with what the scenario expects.
 
     run_scenario.py --list
-    run_scenario.py --exe Morvane.exe --driver morvane-driver.exe [--shots DIR] NAME...
+    run_scenario.py [--exe Morvane.exe] [--driver morvane-driver.exe] [--shots DIR] [NAME...]
 """
 
 import argparse
@@ -86,8 +86,11 @@ def run(scenario, exe, driver, work_dir, shots_dir):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--list", action="store_true", help="print the scenario names, one per line")
-    parser.add_argument("--exe", type=Path, help="the x86_64 Morvane.exe")
-    parser.add_argument("--driver", type=Path, help="morvane-driver.exe")
+    build = Path(__file__).resolve().parents[2] / "build" / "mingw-x86_64"
+    parser.add_argument("--exe", type=Path, default=build / "Morvane" / "Morvane.exe",
+                        help="the x86_64 Morvane.exe (default: the mingw-x86_64 build's)")
+    parser.add_argument("--driver", type=Path, default=build / "tests" / "e2e" / "driver" / "morvane-driver.exe",
+                        help="morvane-driver.exe (default: the mingw-x86_64 build's)")
     parser.add_argument("--work", type=Path, help="where the throwaway prefixes go")
     parser.add_argument("--shots", type=Path, help="where screenshots are saved")
     parser.add_argument("names", nargs="*", help="scenarios to run (all when none is named)")
@@ -95,8 +98,6 @@ def main():
     if args.list:
         print("\n".join(scenario.name for scenario in SCENARIOS))
         return 0
-    if not args.exe or not args.driver:
-        parser.error("--exe and --driver are needed")
     unknown = [name for name in args.names if name not in BY_NAME]
     if unknown:
         parser.error("unknown scenarios: " + ", ".join(unknown))
