@@ -30,7 +30,9 @@ void WriteCode(HANDLE hProcess, BYTE* pAddress, const BYTE* pBytes, SIZE_T nSize
 
 CHeldProcess::CHeldProcess(const std::wstring& strExePath, DWORD dwTimeoutMs) {
   std::wstring strCommandLine = L"\"" + strExePath + L"\"";
-  std::wstring strDirectory = strExePath.substr(0, strExePath.find_last_of(L'\\'));
+  // The program starts in its own folder, as from a double click.
+  size_t nSlash = strExePath.find_last_of(L"\\/");
+  std::wstring strDirectory = nSlash == std::wstring::npos ? std::wstring(L".") : strExePath.substr(0, nSlash);
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   if (!CreateProcessW(strExePath.c_str(), &strCommandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
