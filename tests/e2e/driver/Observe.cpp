@@ -83,7 +83,7 @@ HWND FindPopup(DWORD dwProcessId, HWND hChecker) {
   return nullptr;
 }
 
-CJsonObject ReadMessageBox(HWND hBox, HWND hChecker) {
+CJsonObject ReadMessageBox(HWND hBox) {
   CJsonObject box;
   box.Add("caption", TextOf(hBox));
   HWND hText = FindChild(hBox, kMessageBoxTextId, L"Static");
@@ -96,11 +96,12 @@ CJsonObject ReadMessageBox(HWND hBox, HWND hChecker) {
     box.AddNull("icon");
   }
   box.Add("buttons", ButtonsOf(hBox));
+  // The checker dialog may own a box before it is first shown.
   HWND hOwner = GetWindow(hBox, GW_OWNER);
   if (!hOwner) {
     box.AddNull("owner");
   } else {
-    box.Add("owner", hOwner == hChecker ? "dialog" : "other");
+    box.Add("owner", FindChild(hOwner, kListId, L"ListBox") ? "dialog" : "other");
   }
   return box;
 }

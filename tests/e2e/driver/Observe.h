@@ -18,7 +18,7 @@ HWND FindCheckerDialog(DWORD dwProcessId);
 HWND FindPopup(DWORD dwProcessId, HWND hChecker);
 
 // A message box: caption, text, icon, buttons and owner.
-CJsonObject ReadMessageBox(HWND hBox, HWND hChecker);
+CJsonObject ReadMessageBox(HWND hBox);
 
 // The checker dialog: caption, verdict, list items in display order with
 // their item data, the marked item, the check box, placement and focus.

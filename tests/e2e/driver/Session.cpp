@@ -107,7 +107,7 @@ bool CSession::Report(const std::string& strStep, EWaitResult result, CJsonObjec
     case kOther: {
       HWND hPopup = FindPopup(m_dwProcessId, FindCheckerDialog(m_dwProcessId));
       line.Add("instead", "a box");
-      if (hPopup) line.Add("box", ReadMessageBox(hPopup, FindCheckerDialog(m_dwProcessId)));
+      if (hPopup) line.Add("box", ReadMessageBox(hPopup));
       break;
     }
     case kTimedOut:
@@ -145,7 +145,7 @@ bool CSession::Box(const std::string& strStep, const std::string& strAnswer) {
   HWND hBox = nullptr;
   EWaitResult result = WaitForPopup(hBox);
   if (result != kFound) return Report(strStep, result, CJsonObject());
-  CJsonObject seen = ReadMessageBox(hBox, FindCheckerDialog(m_dwProcessId));
+  CJsonObject seen = ReadMessageBox(hBox);
   HWND hButton = FindButton(hBox, nButton);
   if (!hButton) {
     CJsonObject line;

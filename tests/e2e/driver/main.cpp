@@ -60,6 +60,10 @@ int Drive(int argc, char** argv) {
   if (i >= argc) throw std::runtime_error("no program to run");
   std::wstring strExe = Widen(argv[i++]);
 
+  // Wine's desktop process writes Preload entry "1" as it starts, which it
+  // does for the first window of the prefix: start it now, before the
+  // machine is written.
+  GetDesktopWindow();
   if (!strMachine.empty()) ApplyRegScript(ReadTextFile(strMachine));
   CHeldProcess program(strExe, dwTimeoutMs);
   if (!strUser.empty()) ApplyRegScript(ReadTextFile(strUser));
