@@ -161,6 +161,14 @@ std::string Hex8(DWORD dw) {
   return sz;
 }
 
+// The data's size as the registry keeps it: the NT family keeps strings in
+// UTF-16, and RegQueryInfoKeyA reports their data at that size.
+DWORD StoredSize(const CValue& value) {
+  const DWORD cbSize = static_cast<DWORD>(value.data.size());
+  const bool bString = value.dwType == REG_SZ || value.dwType == REG_EXPAND_SZ || value.dwType == REG_MULTI_SZ;
+  return bString && Kernel().dwPlatformId == VER_PLATFORM_WIN32_NT ? 2 * cbSize : cbSize;
+}
+
 // Copies a name with its terminating zero into a buffer of *pcch characters.
 LONG CopyName(const std::string& name, LPSTR psz, LPDWORD pcch) {
   if (psz == nullptr || pcch == nullptr) return ERROR_INVALID_PARAMETER;
@@ -331,7 +339,7 @@ LONG RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LPDWORD, LPD
       cchMaxSubkey = std::max(cchMaxSubkey, static_cast<DWORD>(sub.second->strName.size()));
     for (const host::CValue& value : pKey->values) {
       cchMaxValueName = std::max(cchMaxValueName, static_cast<DWORD>(value.strName.size()));
-      cbMaxValue = std::max(cbMaxValue, static_cast<DWORD>(value.data.size()));
+      cbMaxValue = std::max(cbMaxValue, host::StoredSize(value));
     }
     if (lpClass && lpcchClass && *lpcchClass) lpClass[0] = '\0';
     if (lpcchClass) *lpcchClass = 0;
