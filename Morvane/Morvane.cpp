@@ -1,5 +1,6 @@
 #include "Morvane/Morvane.h"
 
+#include "Morvane/CheckerDlg.h"
 #include "Morvane/MsgException.h"
 #include "Morvane/Probes.h"
 
@@ -99,5 +100,11 @@ CString CheckRequirements() {
 
 BOOL CCheckerApp::InitInstance() {
   CString strMessage = CheckRequirements();
+  // The dialog is the main window while it runs: the framework's boxes are
+  // owned by it. Returning FALSE ends the program without a message loop.
+  CCheckerDlg dlg(strMessage);
+  m_pMainWnd = &dlg;
+  dlg.DoModal();
+  m_pMainWnd = nullptr;
   return FALSE;
 }
