@@ -191,11 +191,15 @@ SCENARIOS = [
     # The About box, opened from the system menu and closed every way; the
     # dialog is the same afterwards. Commands 16 to 31 are all "About".
     Scenario("about-box", TYPICAL.but(version="win10"), [
-        ("about:ok", ABOUT_BOX),
+        ("about", ABOUT_BOX),
         ("shot:about", None),
-        ("about:enter", ABOUT_BOX),
-        ("about:escape", ABOUT_BOX),
-        ("about:close@31", ABOUT_BOX),
+        ("close-about:ok", None),
+        ("about", ABOUT_BOX),
+        ("close-about:enter", None),
+        ("about:17", ABOUT_BOX),
+        ("close-about:escape", None),
+        ("about:31", ABOUT_BOX),
+        ("close-about:close", None),
         ("dialog", dialog(ALL_REQUIREMENTS, [("US", 1)], "US")),
         ("close:escape", None),
     ], exit_code=0),

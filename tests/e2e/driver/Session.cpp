@@ -127,6 +127,7 @@ bool CSession::Step(const std::string& strStep) {
   if (strVerb == "dialog") return Dialog(strStep);
   if (strVerb == "click") return Click(strStep);
   if (strVerb == "about") return About(strStep, strArgument);
+  if (strVerb == "close-about") return CloseAbout(strStep, strArgument);
   if (strVerb == "close") return Close(strStep, strArgument);
   if (strVerb == "shot") return Shot(strStep, strArgument);
   if (strVerb == "wait") {
@@ -190,18 +191,21 @@ bool CSession::Click(const std::string& strStep) {
   return Report(strStep, kFound, seen);
 }
 
-bool CSession::About(const std::string& strStep, const std::string& strHowAndCommand) {
-  size_t nAt = strHowAndCommand.find('@');
-  std::string strHow = strHowAndCommand.substr(0, nAt);
-  WPARAM nCommand = nAt == std::string::npos ? 16 : std::stoul(strHowAndCommand.substr(nAt + 1));
+bool CSession::About(const std::string& strStep, const std::string& strCommand) {
+  WPARAM nCommand = strCommand.empty() ? 16 : std::stoul(strCommand);
   EWaitResult result = WaitForDialog(m_hChecker);
   if (result != kFound) return Report(strStep, result, CJsonObject());
   // Posted: the dialog runs the About box inside its handling of the command.
   PostMessageW(m_hChecker, WM_SYSCOMMAND, nCommand, 0);
   HWND hAbout = nullptr;
   result = WaitForPopup(hAbout);
+  return Report(strStep, result, result == kFound ? ReadAboutBox(hAbout, m_hChecker) : CJsonObject());
+}
+
+bool CSession::CloseAbout(const std::string& strStep, const std::string& strHow) {
+  HWND hAbout = nullptr;
+  EWaitResult result = WaitForPopup(hAbout);
   if (result != kFound) return Report(strStep, result, CJsonObject());
-  Report(strStep, kFound, ReadAboutBox(hAbout, m_hChecker));
   if (strHow == "ok") {
     PostMessageW(FindButton(hAbout, IDOK), BM_CLICK, 0, 0);
   } else if (strHow == "enter") {
@@ -211,7 +215,9 @@ bool CSession::About(const std::string& strStep, const std::string& strHowAndCom
   } else {
     PostMessageW(hAbout, WM_SYSCOMMAND, SC_CLOSE, 0);
   }
-  return WaitUntilGone(hAbout) || Report(strStep, kTimedOut, CJsonObject());
+  if (!WaitUntilGone(hAbout)) return Report(strStep, kTimedOut, CJsonObject());
+  result = WaitForDialog(m_hChecker);
+  return Report(strStep, result, CJsonObject());
 }
 
 bool CSession::Close(const std::string& strStep, const std::string& strHow) {
@@ -230,6 +236,8 @@ bool CSession::Close(const std::string& strStep, const std::string& strHow) {
 }
 
 bool CSession::Shot(const std::string& strStep, const std::string& strName) {
+  for (DWORD dwStart = GetTickCount(); GetTickCount() - dwStart <= m_dwTimeoutMs; Sleep(kPollMs))
+    if (!VisibleTopLevelWindows(m_dwProcessId).empty() || WaitForSingleObject(m_hProcess, 0) == WAIT_OBJECT_0) break;
   // Let the last change reach the screen.
   Sleep(300);
   CJsonObject seen;

@@ -20,12 +20,15 @@ class CSession {
   //   box:ok|yes|no|cancel     read the message box, press that button
   //   dialog                   read the checker dialog
   //   click                    click the check box, as a user can: not when hidden
-  //   about:ok|enter|escape|close[@N]
-  //                            open the About box (system command N, 16 by
-  //                            default), read it, close it that way
+  //   about[:N]                open the About box with system command N (16
+  //                            by default) and read it
+  //   close-about:ok|enter|escape|close
+  //                            close the About box that way; done when the
+  //                            checker dialog takes input again
   //   close:enter|escape|button  close the checker dialog
-  //   shot:NAME                say so, then wait for a line on standard input
-  //                            while the caller takes a screenshot
+  //   shot:NAME                once the program shows a window, say so, then
+  //                            wait for a line on standard input while the
+  //                            caller takes a screenshot
   //   wait                     wait, without limit, until the program ends
   bool Step(const std::string& strStep);
 
@@ -43,7 +46,8 @@ class CSession {
   bool Box(const std::string& strStep, const std::string& strAnswer);
   bool Dialog(const std::string& strStep);
   bool Click(const std::string& strStep);
-  bool About(const std::string& strStep, const std::string& strHow);
+  bool About(const std::string& strStep, const std::string& strCommand);
+  bool CloseAbout(const std::string& strStep, const std::string& strHow);
   bool Close(const std::string& strStep, const std::string& strHow);
   bool Shot(const std::string& strStep, const std::string& strName);
 
