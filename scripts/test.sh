@@ -15,7 +15,8 @@ for preset in "${presets[@]}"; do
 done
 
 # The presets that have tests of their own; the others are only built.
-tested=(host host-asan mingw-i686)
+# mingw-x86_64 runs the contract tests and the end-to-end scenarios under wine64.
+tested=(host host-asan mingw-i686 mingw-x86_64)
 passed=0
 failed=0
 for preset in "${tested[@]}"; do
