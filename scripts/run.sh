@@ -14,7 +14,7 @@ build=${MORVANE_BUILD_DIR:-build/mingw-x86_64}
 cmake --preset mingw-x86_64 -B "$build" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target Morvane morvane-driver >/dev/null
 
-/usr/bin/python3 tests/e2e/demo.py \
+exec /usr/bin/python3 tests/e2e/demo.py \
   --exe "$build/Morvane/Morvane.exe" \
   --driver "$build/tests/e2e/driver/morvane-driver.exe" \
   --work "$build/demo" \

@@ -12,6 +12,7 @@ and the dialog is closed.
 
 import argparse
 import os
+import signal
 import sys
 from pathlib import Path
 
@@ -39,6 +40,8 @@ def describe(dialog):
 
 
 def main():
+    # Stopped from outside, still stop the prefix's processes and the Xvfb.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--exe", type=Path, required=True)
     parser.add_argument("--driver", type=Path, required=True)

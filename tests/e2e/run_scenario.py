@@ -10,6 +10,7 @@ compared with what the scenario expects.
 import argparse
 import json
 import subprocess
+import signal
 import sys
 from pathlib import Path
 
@@ -84,6 +85,8 @@ def run(scenario, exe, driver, work_dir, shots_dir):
 
 
 def main():
+    # Stopped from outside, still stop the prefix's processes and the Xvfb.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--list", action="store_true", help="print the scenario names, one per line")
     build = Path(__file__).resolve().parents[2] / "build" / "mingw-x86_64"

@@ -132,6 +132,9 @@ class WineMachine:
                         on_shot(report["seen"]["name"], report["seen"]["area"])
                     driver.stdin.write("\n")
                     driver.stdin.flush()
+        except BaseException:
+            driver.kill()  # it may be waiting for a program that waits for a user
+            raise
         finally:
             driver.stdin.close()
             driver.wait()
