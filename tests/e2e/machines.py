@@ -30,8 +30,17 @@ BROWSER_LOG = "browser.txt"
 
 
 @dataclass(frozen=True)
+class Typed:
+    """A registry value of another type than REG_SZ (which a plain str is):
+    "expand" (REG_EXPAND_SZ) or "dword" (REG_DWORD, data an int)."""
+
+    kind: str
+    data: object
+
+
+@dataclass(frozen=True)
 class Layout:
-    """One subkey of the catalogue. None leaves a value out."""
+    """One subkey of the catalogue. None leaves a value out; a value may be Typed."""
 
     key: str
     text: Optional[str]
@@ -49,7 +58,8 @@ class Machine:
     layouts: Optional[tuple] = ()
     # Whether the catalogue and its layouts refuse full access and grant reading.
     catalogue_read_only: bool = False
-    # Preload entries as (name, layout key name); None: no Preload key.
+    # Preload entries as (name, layout key name); None: no Preload key. A key
+    # name may be Typed, or None for a 9x subkey without a default value.
     preload: Optional[tuple] = ()
     # Substitutes as (layout key name, substitute); None: no Substitutes key.
     substitutes: Optional[tuple] = None
@@ -71,15 +81,28 @@ def _quote(text):
     return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
 
 
+def _value(name, value):
+    """One value line; name None is the default value, value None a subkey
+    without one."""
+    if value is None:
+        return []
+    left = "@" if name is None else _quote(name)
+    if isinstance(value, str):
+        return [f"{left}={_quote(value)}"]
+    if value.kind == "dword":
+        return [f"{left}=dword:{value.data:08x}"]
+    if value.kind == "expand":
+        data = (value.data + "\0").encode("utf-16-le")
+        return [f"{left}=hex(2):" + ",".join(f"{byte:02x}" for byte in data)]
+    raise ValueError(f"unknown value kind {value.kind}")
+
+
 def _list_entries(key, entries, as_subkeys):
     """A list of (name, text) as the platform family keeps it: string values
     on NT, subkeys with a default value on 9x."""
     lines = [f"[{key}]"]
-    if as_subkeys:
-        for name, text in entries:
-            lines += [f"[{key}\\{name}]", f"@={_quote(text)}"]
-    else:
-        lines += [f"{_quote(name)}={_quote(text)}" for name, text in entries]
+    for name, text in entries:
+        lines += [f"[{key}\\{name}]"] + _value(None, text) if as_subkeys else _value(name, text)
     return lines
 
 
@@ -98,8 +121,7 @@ def machine_script(machine, driver_path):
             lines.append(f"[{CATALOGUE}\\{layout.key}]")
             for name, value in (("layout file", layout.file), ("layout text", layout.text),
                                 ("layout id", layout.layout_id)):
-                if value is not None:
-                    lines.append(f"{_quote(name)}={_quote(value)}")
+                lines += _value(name, value)
         if machine.catalogue_read_only:
             # Children first: once the catalogue is read-only, nothing below it can be changed.
             for layout in machine.layouts:
@@ -128,8 +150,9 @@ def user_script(machine):
 def write_files(machine, prefix):
     system32 = Path(prefix) / "drive_c" / "windows" / "system32"
     for layout in machine.layouts or ():
-        if layout.file and layout.file_present:
-            (system32 / layout.file).write_bytes(b"MZ keyboard layout stand-in\n")
+        name = layout.file if isinstance(layout.file, str) else getattr(layout.file, "data", None)
+        if name and layout.file_present:
+            (system32 / name).write_bytes(b"MZ keyboard layout stand-in\n")
     for folder in machine.system_folders:
         (system32 / folder).mkdir(exist_ok=True)
 

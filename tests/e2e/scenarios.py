@@ -8,7 +8,7 @@ having seen; None where the step only acts.
 from dataclasses import dataclass
 from typing import Optional
 
-from machines import CATALOGUE_WESTERN, TYPICAL, Layout, Machine
+from machines import CATALOGUE_WESTERN, TYPICAL, Layout, Machine, Typed
 
 # ---- The program's texts
 
@@ -118,6 +118,23 @@ SUBSTITUTED = dict(
 SUBSTITUTED_PRELOAD_VIEW = [("German", 0), ("United States-International", 11)]
 
 
+# Values of other types than text are passed over: French's layout file is
+# REG_EXPAND_SZ, so French is not usable although its file exists; the first
+# Preload value is a REG_DWORD. Entry names count by their leading number:
+# "4x" is 4, "x" is none.
+ODD_TYPES = TYPICAL.but(
+    layouts=tuple(layout if layout.key != "0000040c"
+                  else Layout(layout.key, layout.text, Typed("expand", layout.file)) for layout in CATALOGUE_WESTERN),
+    preload=(("1", Typed("dword", 0x409)), ("2", "0000040c"), ("3", "00000407"), ("4x", "00000410"),
+             ("x", "00000413")),
+)
+# Usable, in order: 0 German, 1 US, 2 Spanish, 3 Hebrew, 4 Italian, 5 Japanese,
+# 6 Dutch, 7 Russian, 8 United Kingdom, 9 United States-Dvorak,
+# 10 United States-International.
+ODD_TYPES_FULL_VIEW = [("Dutch", 6), ("German", 0), ("Italian", 4), ("Spanish", 2), ("United Kingdom", 8),
+                       ("United States-Dvorak", 9), ("United States-International", 10), ("US", 1)]
+
+
 SCENARIOS = [
     # The typical run, both views, and back.
     Scenario("typical", TYPICAL, [
@@ -212,9 +229,23 @@ SCENARIOS = [
                           focus="checkbox")),
         ("close:enter", None),
     ], exit_code=0),
-    Scenario("substitutes-9x", NINE_X.but(**SUBSTITUTED), [
+    # On 9x a Preload subkey without a default value is passed over; were it
+    # taken, its empty key name would be the first convertible one and the
+    # full view would mark nothing.
+    Scenario("substitutes-9x", NINE_X.but(**dict(SUBSTITUTED, preload=(("0", None),) + SUBSTITUTED["preload"])), [
         ("dialog", dialog(WIN98, SUBSTITUTED_PRELOAD_VIEW, "United States-International")),
+        ("click", CLICKED),
+        ("dialog", dialog(WIN98, WESTERN_FULL_VIEW, "United States-International", "checked", focus="checkbox")),
         ("close:enter", None),
+    ], exit_code=0),
+
+    # The registry's value types and entry names, as Windows may leave them.
+    # French, the first convertible entry, is not usable: the full view marks nothing.
+    Scenario("registry-types", ODD_TYPES, [
+        ("dialog", dialog(ALL_REQUIREMENTS, [("German", 0), ("Italian", 4)], "German")),
+        ("click", CLICKED),
+        ("dialog", dialog(ALL_REQUIREMENTS, ODD_TYPES_FULL_VIEW, None, "checked", focus="checkbox")),
+        ("close:escape", None),
     ], exit_code=0),
 
     # Layouts whose files are gone are not offered; the US layout that the
