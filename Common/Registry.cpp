@@ -31,9 +31,8 @@ LONG ReadStringValue(HKEY hKey, LPCSTR pszValueName, CString& strText, DWORD& dw
     strText.Empty();
     return lStatus;
   }
-  // One byte more than asked for, so that the text ends even when the
-  // data carries no terminating zero.
-  std::vector<char> buffer(dwSize + 1, '\0');
+  // The data need not end in a zero byte: the text stops at the data's end.
+  std::vector<char> buffer(dwSize, '\0');
   lStatus = RegQueryValueExA(hKey, pszValueName, nullptr, &dwType, reinterpret_cast<LPBYTE>(buffer.data()), &dwSize);
   if (lStatus != ERROR_SUCCESS || dwType != REG_SZ) return lStatus;
   strText = CString(buffer.data(), TextLength(buffer.data(), dwSize));
