@@ -43,6 +43,7 @@ WORD ReadId(const unsigned char*& p, const unsigned char* pEnd) {
 // header and each data block aligned to four bytes.
 void Parse() {
   g_bParsed = true;
+  g_resources.clear();
   const unsigned char* p = g_pRes;
   const unsigned char* pEnd = g_pRes + g_nRes;
   while (pEnd - p >= 8) {
@@ -70,10 +71,11 @@ bool IsProgramModule(HINSTANCE hInstance) { return hInstance == GetModuleHandleA
 
 }  // namespace
 
+// Runs from a static initialiser, maybe before this file's own maps exist:
+// it touches only what is constant-initialised.
 bool RegisterModuleResources(const unsigned char* pData, std::size_t nSize) {
   g_pRes = pData;
   g_nRes = nSize;
-  g_resources.clear();
   g_bParsed = false;
   return true;
 }
