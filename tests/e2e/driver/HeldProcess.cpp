@@ -35,6 +35,7 @@ CHeldProcess::CHeldProcess(const std::wstring& strExePath, DWORD dwTimeoutMs) {
   std::wstring strDirectory = nSlash == std::wstring::npos ? std::wstring(L".") : strExePath.substr(0, nSlash);
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
+  m_nStartTick = GetTickCount64();
   if (!CreateProcessW(strExePath.c_str(), &strCommandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                       strDirectory.c_str(), &startup, &m_info))
     throw std::runtime_error("cannot start the program (error " + std::to_string(GetLastError()) + ")");

@@ -25,12 +25,15 @@ class CHeldProcess {
 
   HANDLE Process() const { return m_info.hProcess; }
   DWORD Id() const { return m_info.dwProcessId; }
+  // GetTickCount64 just before the program was created.
+  ULONGLONG StartTick() const { return m_nStartTick; }
 
  private:
   BYTE* EntryPoint() const;
   void WaitUntilSpinning(DWORD dwTimeoutMs);
 
   PROCESS_INFORMATION m_info = {};
+  ULONGLONG m_nStartTick = 0;
   BYTE* m_pEntry = nullptr;
   BYTE m_original[2] = {};
   bool m_bHeld = false;

@@ -8,7 +8,7 @@
 
 namespace {
 
-const DWORD kPollMs = 20;
+const DWORD kPollMs = 10;
 
 // Keys reach a dialog through its modal loop, which hands them to the
 // dialog manager as it does a user's key presses.
@@ -59,8 +59,12 @@ void Emit(const CJsonObject& line) {
   std::fflush(stdout);
 }
 
-CSession::CSession(HANDLE hProcess, DWORD dwProcessId, DWORD dwTimeoutMs)
-    : m_hProcess(hProcess), m_dwProcessId(dwProcessId), m_dwTimeoutMs(dwTimeoutMs) {}
+CSession::CSession(HANDLE hProcess, DWORD dwProcessId, DWORD dwTimeoutMs, ULONGLONG nStartTick, bool bTiming)
+    : m_hProcess(hProcess),
+      m_dwProcessId(dwProcessId),
+      m_dwTimeoutMs(dwTimeoutMs),
+      m_nStartTick(nStartTick),
+      m_bTiming(bTiming) {}
 
 CSession::~CSession() {
   if (m_hClickThread) {
@@ -97,6 +101,7 @@ bool CSession::WaitUntilGone(HWND hWnd) {
 bool CSession::Report(const std::string& strStep, EWaitResult result, CJsonObject observed) {
   CJsonObject line;
   line.Add("step", strStep.c_str());
+  if (m_bTiming) line.Add("ms", static_cast<long long>(GetTickCount64() - m_nStartTick));
   switch (result) {
     case kFound:
       line.Add("seen", observed);

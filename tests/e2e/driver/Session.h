@@ -10,7 +10,9 @@
 
 class CSession {
  public:
-  CSession(HANDLE hProcess, DWORD dwProcessId, DWORD dwTimeoutMs);
+  // nStartTick: when the program was started; with bTiming every report
+  // says how many milliseconds after that its step was seen through.
+  CSession(HANDLE hProcess, DWORD dwProcessId, DWORD dwTimeoutMs, ULONGLONG nStartTick, bool bTiming);
   ~CSession();
   CSession(const CSession&) = delete;
   CSession& operator=(const CSession&) = delete;
@@ -54,6 +56,8 @@ class CSession {
   HANDLE m_hProcess;
   DWORD m_dwProcessId;
   DWORD m_dwTimeoutMs;
+  ULONGLONG m_nStartTick;
+  bool m_bTiming;
   HWND m_hChecker = nullptr;
   HANDLE m_hClickThread = nullptr;
 };

@@ -6,6 +6,9 @@
 //     --machine  registry script applied before the program starts
 //     --user     registry script applied while the program is held at its
 //                entry point (the user's keyboard layout keys; see HeldProcess.h)
+//     --timing   each report also gives "ms": milliseconds from the program's
+//                start until its step was seen through (within a poll of 10 ms;
+//                the writing of --user is included), for benchmarks
 //     STEP       see Session.h
 //   morvane-driver --record FILE ARG...
 //     appends the arguments as one line to FILE: the stand-in web browser
@@ -44,15 +47,22 @@ int Record(int argc, char** argv) {
 int Drive(int argc, char** argv) {
   std::string strMachine, strUser;
   DWORD dwTimeoutMs = kDefaultTimeoutMs;
+  bool bTiming = false;
   int i = 1;
-  for (; i + 1 < argc && argv[i][0] == '-'; i += 2) {
-    std::string strOption = argv[i];
+  while (i < argc && argv[i][0] == '-') {
+    std::string strOption = argv[i++];
+    if (strOption == "--timing") {
+      bTiming = true;
+      continue;
+    }
+    if (i >= argc) throw std::runtime_error(strOption + " needs a value");
+    std::string strValue = argv[i++];
     if (strOption == "--machine") {
-      strMachine = argv[i + 1];
+      strMachine = strValue;
     } else if (strOption == "--user") {
-      strUser = argv[i + 1];
+      strUser = strValue;
     } else if (strOption == "--timeout-ms") {
-      dwTimeoutMs = std::strtoul(argv[i + 1], nullptr, 10);
+      dwTimeoutMs = std::strtoul(strValue.c_str(), nullptr, 10);
     } else {
       throw std::runtime_error("unknown option " + strOption);
     }
@@ -69,7 +79,7 @@ int Drive(int argc, char** argv) {
   if (!strUser.empty()) ApplyRegScript(ReadTextFile(strUser));
   program.Release();
 
-  CSession session(program.Process(), program.Id(), dwTimeoutMs);
+  CSession session(program.Process(), program.Id(), dwTimeoutMs, program.StartTick(), bTiming);
   for (; i < argc; ++i)
     if (!session.Step(argv[i])) break;
   session.Finish();
