@@ -80,7 +80,8 @@ WESTERN_FULL_VIEW = [("Dutch", 7), ("French", 3), ("German", 0), ("Italian", 5),
 
 NINE_X = TYPICAL.but(version="win98", preload=(("1", "00000409"), ("2", "0000040d")))
 
-# The six layouts of the checker's worked example. In the registry's order:
+# Six layouts: a Russian one loaded first, and US twice under two key names
+# (file names differing in letter case only). In the registry's order:
 # 0 German, 1 US (KBDUS.DLL), 2 Hebrew, 3 Russian, 4 US (kbdus.dll, the same
 # layout as 1), 5 United States-International.
 SIX_LAYOUTS = Machine(
@@ -195,8 +196,8 @@ SCENARIOS = [
         ("close:button", None),
     ], exit_code=0),
 
-    # The worked example: a non-convertible layout listed and marked in the
-    # preload view, the same layout twice in the catalogue listed once.
+    # A non-convertible layout listed and marked in the preload view; the same
+    # layout twice in the catalogue listed once in the full view.
     Scenario("six-layouts", SIX_LAYOUTS, [
         ("dialog", dialog(ALL_REQUIREMENTS, [("Russian", 3), ("US", 1)], "Russian")),
         ("click", CLICKED),
