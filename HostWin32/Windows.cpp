@@ -308,6 +308,8 @@ LONG_PTR GetWindowLongPtrA(HWND hWnd, int nIndex) {
       return static_cast<LONG>(window->dwExStyle);
     case GWLP_ID:
       return window->nId;
+    case GWLP_USERDATA:
+      return window->nUserData;
   }
   LONG_PTR* pValue = window->strClass == "#32770" ? host::DialogValue(*window, nIndex) : nullptr;
   if (pValue == nullptr) {
@@ -320,7 +322,9 @@ LONG_PTR GetWindowLongPtrA(HWND hWnd, int nIndex) {
 LONG_PTR SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
   CWindow* window = host::Live(hWnd);
   if (window == nullptr) return 0;
-  LONG_PTR* pValue = window->strClass == "#32770" ? host::DialogValue(*window, nIndex) : nullptr;
+  LONG_PTR* pValue = nIndex == GWLP_USERDATA              ? &window->nUserData
+                     : window->strClass == "#32770" ? host::DialogValue(*window, nIndex)
+                                                    : nullptr;
   if (pValue == nullptr) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;

@@ -114,6 +114,7 @@ typedef struct tagWNDCLASSA {
 #define GWL_STYLE (-16)
 #define GWL_EXSTYLE (-20)
 #define GWLP_ID (-12)
+#define GWLP_USERDATA (-21)
 #define GW_OWNER 4
 
 #define SWP_NOSIZE 0x0001
