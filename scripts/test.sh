@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The one command that builds every preset and runs every test: host unit
 # tests (plain and under sanitizers), the checks of the shipped 32-bit exe,
-# and the Windows-side tests under wine64.
+# the Windows-side tests under wine64, and a minute of fuzzing.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh || exit 1
@@ -35,6 +35,14 @@ for preset in "${tested[@]}"; do
   passed=$((passed + total - bad))
   failed=$((failed + bad))
 done
+
+# The registry fuzzers, for about a minute, from the committed seeds.
+echo "=== fuzz"
+if scripts/fuzz.sh 60; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1))
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
