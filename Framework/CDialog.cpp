@@ -101,24 +101,22 @@ INT_PTR CDialog::Dispatch(UINT nMessage, WPARAM wParam, LPARAM lParam) {
   CHandling* pOuter = m_pHandling;
   m_pHandling = &handling;
   LRESULT lResult = 0;
-  bool bHandled;
+  bool bHandled = true;
+  bool bThrown = true;
   try {
     bHandled = Handle(nMessage, wParam, lParam, lResult);
+    bThrown = false;
   } catch (CException* e) {
     lResult = ReportAndDelete(e, handling.msg);
-    bHandled = true;
-    handling.bDefault = false;
   } catch (const std::bad_alloc&) {
     lResult = ReportAndDelete(&g_outOfMemory, handling.msg);
-    bHandled = true;
-    handling.bDefault = false;
   } catch (...) {
     lResult = ReportAndDelete(&g_unknownException, handling.msg);
-    bHandled = true;
-    handling.bDefault = false;
   }
   m_pHandling = pOuter;
-  if (!bHandled || handling.bDefault) return FALSE;
+  // After a throw the report's result stands, even if the handler had asked
+  // for the default processing before it threw.
+  if (!bHandled || (handling.bDefault && !bThrown)) return FALSE;
   if (IsDirectResult(nMessage)) return lResult;
   ::SetWindowLongPtrA(handling.msg.hwnd, DWLP_MSGRESULT, lResult);
   return TRUE;
