@@ -164,8 +164,13 @@ HANDLE FindFirstFileA(LPCSTR lpFileName, LPWIN32_FIND_DATAA lpFindFileData) {
     return INVALID_HANDLE_VALUE;
   }
   const std::string pattern = full.substr(nSlash + 1);
-  for (const auto& item : host::g_entries) {
-    const host::CEntry& entry = item.second;
+  // A name without wildcards is looked up directly, as Windows does; a
+  // pattern walks the entries.
+  const bool bWildcard = pattern.find_first_of("*?") != std::string::npos;
+  auto first = bWildcard ? host::g_entries.begin() : host::g_entries.find(host::Lower(full));
+  auto last = bWildcard || first == host::g_entries.end() ? host::g_entries.end() : std::next(first);
+  for (auto itEntry = first; itEntry != last; ++itEntry) {
+    const host::CEntry& entry = itEntry->second;
     if (entry.strParent != parent || !host::Matches(pattern.c_str(), entry.strName.c_str())) continue;
     *lpFindFileData = WIN32_FIND_DATAA{};
     lpFindFileData->dwFileAttributes = entry.bDirectory ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE;

@@ -34,6 +34,32 @@ struct CKey {
   REGSAM samDenied = 0;
   bool bDeleted = false;
 
+  // The subkey at an index of the sorted order. The last position is kept,
+  // so that a walk by rising index costs constant time per step, as on
+  // Windows; any change to the subkeys forgets it.
+  std::map<std::string, std::shared_ptr<CKey>>::iterator SubkeyAt(std::size_t nIndex) {
+    if (!bEnumValid || nIndex < nEnumIndex) {
+      enumIt = subkeys.begin();
+      nEnumIndex = 0;
+      bEnumValid = true;
+    }
+    std::advance(enumIt, nIndex - nEnumIndex);
+    nEnumIndex = nIndex;
+    return enumIt;
+  }
+  void EraseSubkey(std::map<std::string, std::shared_ptr<CKey>>::iterator it) {
+    subkeys.erase(it);
+    bEnumValid = false;
+  }
+  void SubkeysChanged() { bEnumValid = false; }
+
+ private:
+  std::map<std::string, std::shared_ptr<CKey>>::iterator enumIt;
+  std::size_t nEnumIndex = 0;
+  bool bEnumValid = false;
+
+ public:
+
   CValue* FindValue(const std::string& name) {
     for (CValue& value : values)
       if (Lower(value.strName) == Lower(name)) return &value;
@@ -98,6 +124,7 @@ std::shared_ptr<CKey> Create(HKEY hRoot, const std::string& path) {
     if (!pSub) {
       pSub = std::make_shared<CKey>();
       pSub->strName = part;
+      pKey->SubkeysChanged();
     }
     pKey = pSub;
   }
@@ -234,7 +261,7 @@ void DeleteRegKeyTree(HKEY hRoot, const std::string& path) {
   auto it = pParent->subkeys.find(Lower(last));
   if (it == pParent->subkeys.end()) return;
   MarkDeleted(*it->second);
-  pParent->subkeys.erase(it);
+  pParent->EraseSubkey(it);
 }
 
 void DenyRegAccess(HKEY hRoot, const std::string& path, REGSAM samDenied) {
@@ -376,8 +403,7 @@ LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LP
     std::shared_ptr<host::CKey> pKey;
     if (LONG lStatus = host::Resolve(hKey, KEY_ENUMERATE_SUB_KEYS, pKey)) return lStatus;
     if (dwIndex >= pKey->subkeys.size()) return ERROR_NO_MORE_ITEMS;
-    auto it = pKey->subkeys.begin();
-    std::advance(it, dwIndex);
+    auto it = pKey->SubkeyAt(dwIndex);
     const LONG lStatus = host::CopyName(it->second->strName, lpName, lpcchName);
     if (lStatus != ERROR_SUCCESS) return lStatus;
     if (lpClass && lpcchClass && *lpcchClass) lpClass[0] = '\0';
@@ -422,7 +448,7 @@ LONG RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
     if (!it->second->subkeys.empty() && host::Kernel().dwPlatformId == VER_PLATFORM_WIN32_NT)
       return ERROR_ACCESS_DENIED;
     host::MarkDeleted(*it->second);
-    pParent->subkeys.erase(it);
+    pParent->EraseSubkey(it);
     return ERROR_SUCCESS;
   });
 }

@@ -5,10 +5,9 @@
 // iteration reads it in a child process forked from a machine that is ready;
 // only the child's read is timed.
 //
-// The stand-in finds the nth subkey and a file by walking its tables, so its
-// own time grows with the square of the layouts; the counters show the
-// program's share: registry and file calls per layout, which stay flat when
-// the program's work grows in step with the catalogue.
+// The counters show the program's share: registry and file calls per
+// layout, which stay flat when the program's work grows in step with the
+// catalogue.
 #include "Morvane/LayoutCatalogue.h"
 
 #include "HostWin32/FileSystem.h"

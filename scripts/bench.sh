@@ -8,8 +8,7 @@
 #    of the layout list at 200, 2,000 and 20,000 layouts, with the ratio of
 #    20,000 to 2,000;
 #  - the catalogue read under wine64 on the real registry and files at the
-#    same sizes (the stand-in's own look-ups grow with the square of the
-#    catalogue, so its figures for that read are the stand-in's);
+#    same sizes;
 #  - the size of the shipped 32-bit exe.
 # Build folders: build/host, build/mingw-x86_64 and build/mingw-i686, or
 # those that BENCH_HOST_BUILD, BENCH_WINE_BUILD and BENCH_EXE_BUILD name.
