@@ -1,6 +1,7 @@
 #include "HostWin32/FileSystem.h"
 
 #include "HostWin32/Kernel.h"
+#include "HostWin32/Text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -25,11 +26,6 @@ std::uintptr_t g_nextFindHandle = 0x2000;
 int g_nFindFirstFileCalls = 0;
 
 const char kDrive[] = "c:\\";  // the only disk
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
 
 std::vector<std::string> Split(const std::string& s) {
   std::vector<std::string> parts;

@@ -1,6 +1,7 @@
 #include "HostWin32/Kernel.h"
 
 #include "HostWin32/Host.h"
+#include "HostWin32/Text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,12 +20,6 @@ struct CLoadedModule {
 std::map<std::string, CLoadedModule> g_loaded;
 std::map<std::string, int> g_loadCalls;
 DWORD g_dwLastError = 0;
-
-std::string Lower(const std::string& s) {
-  std::string r = s;
-  std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return r;
-}
 
 CLoadedModule* FromHandle(HMODULE h) {
   for (auto& entry : g_loaded)

@@ -2,6 +2,7 @@
 
 #include "HostWin32/Host.h"
 #include "HostWin32/Kernel.h"
+#include "HostWin32/Text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,12 +13,6 @@
 
 namespace host {
 namespace {
-
-std::string Lower(const std::string& s) {
-  std::string r = s;
-  std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return r;
-}
 
 struct CValue {
   std::string strName;
